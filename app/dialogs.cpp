@@ -19,7 +19,7 @@ void ShowBox(QMessageBox::Icon icon, const QString& text) {
 }
 
 class QtDialogs : public DialogLayer {
-public:
+  public:
     void ShowMessage(const QString& text) override { ShowBox(QMessageBox::NoIcon, text); }
     void ShowFaultReport(const QString& text) override { ShowBox(QMessageBox::Critical, text); }
 

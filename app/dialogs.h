@@ -11,7 +11,7 @@ namespace vektoria {
 inline const QString kApplicationTitle = QStringLiteral("Zivavudirarariv");
 
 class DialogLayer {
-public:
+  public:
     virtual ~DialogLayer() = default;
     // A modal box with the text, no symbol and one "OK".
     virtual void ShowMessage(const QString& text) = 0;

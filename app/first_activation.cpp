@@ -7,7 +7,7 @@ namespace vektoria {
 namespace {
 
 class FirstActivationFilter : public QObject {
-public:
+  public:
     FirstActivationFilter(QWidget& window, std::function<void()> handler)
         : QObject(&window), handler_(std::move(handler)) {}
 
@@ -20,7 +20,7 @@ public:
         return false;
     }
 
-private:
+  private:
     std::function<void()> handler_;
 };
 

@@ -132,7 +132,8 @@ bool StringGrid::focusNextPrevChild(bool next) {
     const int count = colCount_ * rowCount_;
     const int index = CurrentRow() * colCount_ + CurrentCol();
     const int target = (index + (next ? 1 : count - 1)) % count;
-    editors_[static_cast<size_t>(target)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    editors_[static_cast<size_t>(target)]->setFocus(next ? Qt::TabFocusReason
+                                                         : Qt::BacktabFocusReason);
     return true;
 }
 

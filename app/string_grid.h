@@ -16,16 +16,16 @@ class StringGrid;
 // The editor of one shown cell.
 class GridCell : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     GridCell(StringGrid& grid, int col, int row);
     int Col() const { return col_; }
     int Row() const { return row_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     bool WholeTextSelected() const;
     bool AtTextStart() const;
     bool AtTextEnd() const;
@@ -37,7 +37,7 @@ private:
 
 class StringGrid : public QFrame {
     Q_OBJECT
-public:
+  public:
     // Cells can be addressed up to this many columns and rows.
     static constexpr int kCapacity = 10;
     static constexpr int kCellWidth = 64;
@@ -61,10 +61,10 @@ public:
     // The shown editor of a cell, for the window's own tests and tools.
     GridCell* CellEditor(int col, int row) const;
 
-protected:
+  protected:
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     friend class GridCell;
     void Move(int dCol, int dRow);
     void Became(GridCell& cell);

@@ -24,7 +24,8 @@ constexpr int kEchelonWidth = 8;
 constexpr int kDecimals = 4;
 
 // The notice shown in Edit1, every character code raised by 6.
-constexpr char kStoredNotice[] = "\x2E\x69\x2F\x26\x5C\x6B\x71\x7A\x75\x78\x6F\x67\x33\x5A\x6B\x67\x73\x32\x26";
+constexpr char kStoredNotice[] =
+    "\x2E\x69\x2F\x26\x5C\x6B\x71\x7A\x75\x78\x6F\x67\x33\x5A\x6B\x67\x73\x32\x26";
 const QColor kGrayText(109, 109, 109);
 const QString kNoticeDate = QStringLiteral("Mai 07");
 
@@ -99,7 +100,7 @@ QFont FontOf(const QStringList& families, int pixelHeight, bool bold) {
 
 // What the solver needs of the window.
 class WindowSolverView : public SolverView {
-public:
+  public:
     bool EchelonWanted() override { return Form1->CheckBox1->isChecked(); }
     void ShowEchelon() override { vektoria::ShowEchelon(); }
     void ShowResult(int32_t row, double value) override { vektoria::ShowResult(row, value); }
@@ -138,22 +139,23 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     StringGrid2 = MakeGrid(this, "StringGrid2", 1, QStringLiteral("Konstanten"), 448, 48, 57, 153);
     StringGrid3 = MakeGrid(this, "StringGrid3", 1, QStringLiteral("Ergebnisse"), 576, 48, 65, 153);
     MakeResultsReadable(*StringGrid3);
-    Button1 = MakeButton(this, "Button1", QStringLiteral("Löse >"), QStringLiteral("Berechnen"), 520,
-                         128, 41, 25);
+    Button1 = MakeButton(this, "Button1", QStringLiteral("Löse >"), QStringLiteral("Berechnen"),
+                         520, 128, 41, 25);
     Button2 = MakeButton(this, "Button2", QStringLiteral("Matrix löschen"), QStringLiteral("Clear"),
                          96, 240, 81, 17);
-    Button3 = MakeButton(this, "Button3", QStringLiteral("Speichern"), QStringLiteral("Sichern"), 16,
-                         240, 81, 17);
-    Button4 = MakeButton(this, "Button4", QStringLiteral("Laden"), QStringLiteral("Öffnen"), 16, 224,
-                         81, 17);
-    Button5 = MakeButton(this, "Button5", QStringLiteral("X"), QStringLiteral("Tschüss!"), 632, 8, 17,
-                         17);
+    Button3 = MakeButton(this, "Button3", QStringLiteral("Speichern"), QStringLiteral("Sichern"),
+                         16, 240, 81, 17);
+    Button4 = MakeButton(this, "Button4", QStringLiteral("Laden"), QStringLiteral("Öffnen"), 16,
+                         224, 81, 17);
+    Button5 = MakeButton(this, "Button5", QStringLiteral("X"), QStringLiteral("Tschüss!"), 632, 8,
+                         17, 17);
     CheckBox1 = Place<QCheckBox>(this, "CheckBox1", 240, 216, 161, 17);
     CheckBox1->setText(QStringLiteral("Gestaffelte Matrix ausgeben"));
     CheckBox1->setToolTip(QStringLiteral("Übersicht"));
-    Edit1 = MakeEdit(this, "Edit1", QStringLiteral("Copyright"), QPalette::Button, 424, 224, 217, 21);
-    Edit2 = MakeEdit(this, "Edit2", QStringLiteral("Offene Datei"), QPalette::Midlight, 240, 240, 153,
-                     21);
+    Edit1 =
+        MakeEdit(this, "Edit1", QStringLiteral("Copyright"), QPalette::Button, 424, 224, 217, 21);
+    Edit2 = MakeEdit(this, "Edit2", QStringLiteral("Offene Datei"), QPalette::Midlight, 240, 240,
+                     153, 21);
     SetEditText(*Edit2, QStringLiteral("Unbenannt"));
     Button7 = MakeButton(this, "Button7", QStringLiteral("Demo"), QString(), 96, 224, 81, 17);
     Label1 = Place<QLabel>(this, "Label1", 208, 240, 28, 13);
@@ -177,10 +179,12 @@ bool TForm1::focusNextPrevChild(bool next) {
     QWidget* focused = focusWidget();
     int index = 0;
     for (int i = 0; i < count; ++i)
-        if (order[static_cast<size_t>(i)] == focused || order[static_cast<size_t>(i)]->isAncestorOf(focused))
+        if (order[static_cast<size_t>(i)] == focused ||
+            order[static_cast<size_t>(i)]->isAncestorOf(focused))
             index = i;
     for (int step = 1; step <= count; ++step) {
-        QWidget* candidate = order[static_cast<size_t>((index + (next ? step : count - step)) % count)];
+        QWidget* candidate =
+            order[static_cast<size_t>((index + (next ? step : count - step)) % count)];
         if (candidate->isEnabled() && candidate->isVisible()) {
             candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
@@ -246,7 +250,8 @@ void ReadGrids() {
             }
         }
     }
-    for (int r = 0; r <= constants.RowCount(); ++r) Store.Constants[r] = CellNumber(constants.Cell(0, r));
+    for (int r = 0; r <= constants.RowCount(); ++r)
+        Store.Constants[r] = CellNumber(constants.Cell(0, r));
 }
 
 void ShowEchelon() {
@@ -295,7 +300,8 @@ void LoadDemoData() {
     const DemoCell cells[] = {{f, 0, 0, "1"},  {f, 0, 1, "2"},  {f, 0, 2, "4"}, {f, 1, 0, "1"},
                               {f, 1, 1, "-3"}, {f, 1, 2, "-5"}, {f, 2, 0, "1"}, {f, 2, 1, "-1"},
                               {f, 2, 2, "-1"}, {k, 0, 0, "3"},  {k, 0, 1, "2"}, {k, 0, 2, "1"}};
-    for (const DemoCell& cell : cells) cell.grid->SetCell(cell.col, cell.row, QString::fromLatin1(cell.text));
+    for (const DemoCell& cell : cells)
+        cell.grid->SetCell(cell.col, cell.row, QString::fromLatin1(cell.text));
 }
 
 }  // namespace vektoria

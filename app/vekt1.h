@@ -19,7 +19,7 @@ namespace vektoria {
 
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
 
     StringGrid* StringGrid1;  // coefficients
@@ -43,14 +43,14 @@ public:
     QLabel* Label1;
     QLabel* Label2;
 
-public slots:
+  public slots:
     void Button7Click();  // Demo
     void Button5Click();  // close
     void Button1Click();  // Solve
     void Button2Click();  // Clear
     void FormActivate();
 
-protected:
+  protected:
     // The window's own tab order, passing over disabled controls.
     bool focusNextPrevChild(bool next) override;
 };
