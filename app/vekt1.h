@@ -46,8 +46,10 @@ class TForm1 : public QWidget {
   public slots:
     void Button7Click();  // Demo
     void Button5Click();  // close
+    void Button4Click();  // Load
     void Button1Click();  // Solve
     void Button2Click();  // Clear
+    void Button3Click();  // Save
     void FormActivate();
 
   protected:
@@ -75,5 +77,7 @@ void ShowResult(int32_t row, double value);
 void ClearInputGrids();
 void ClearResults();
 void LoadDemoData();
+void ReadEquationFile(const QString& name);
+void WriteEquationFile(const QString& name);
 
 }  // namespace vektoria

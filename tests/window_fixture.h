@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "dialogs.h"
@@ -22,6 +23,7 @@ class ScriptedDialogs : public DialogLayer {
     QString PromptName(const QString& caption, const QString& prompt,
                        const QString& defaultText) override {
         prompts << caption + u'|' + prompt + u'|' + defaultText;
+        if (onPrompt) onPrompt();
         if (answers.empty()) return defaultText;
         QString answer = answers.front();
         answers.pop_front();
@@ -32,6 +34,7 @@ class ScriptedDialogs : public DialogLayer {
     QStringList faults;
     QStringList prompts;
     std::deque<QString> answers;
+    std::function<void()> onPrompt;
 };
 
 class WindowTest : public testing::Test {
