@@ -14,6 +14,9 @@ GridCell::GridCell(StringGrid& grid, int col, int row)
     : QLineEdit(&grid), grid_(grid), col_(col), row_(row) {
     setFrame(false);
     setTextMargins(1, 0, 1, 0);
+    setMaxLength(StringGrid::kEditLimit);
+    // Every keystroke is in the cell at once.
+    connect(this, &QLineEdit::textEdited, this, [this] { grid_.Edited(*this); });
     setGeometry(kFrameWidth + col * (StringGrid::kCellWidth + StringGrid::kLineWidth),
                 kFrameWidth + row * (StringGrid::kCellHeight + StringGrid::kLineWidth),
                 StringGrid::kCellWidth, StringGrid::kCellHeight);
@@ -92,19 +95,23 @@ GridCell* StringGrid::CellEditor(int col, int row) const {
 }
 
 QString StringGrid::Cell(int col, int row) const {
-    if (GridCell* editor = CellEditor(col, row)) return editor->text();
-    if (col < 0 || row < 0 || col >= kCapacity || row >= kCapacity) return {};
-    return hidden_[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    if (!Addressable(col, row)) return {};
+    return texts_[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 void StringGrid::SetCell(int col, int row, const QString& text) {
+    if (!Addressable(col, row)) return;
+    texts_[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
     if (GridCell* editor = CellEditor(col, row)) {
-        editor->setText(text);
+        const bool tooLong = text.size() > kEditLimit;
+        editor->setReadOnly(tooLong);
+        editor->setText(tooLong ? text.left(kEditLimit) : text);
         if (editor->hasFocus()) editor->selectAll();
-        return;
     }
-    if (col < 0 || row < 0 || col >= kCapacity || row >= kCapacity) return;
-    hidden_[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
+}
+
+void StringGrid::Edited(const GridCell& cell) {
+    texts_[static_cast<size_t>(cell.Row())][static_cast<size_t>(cell.Col())] = cell.text();
 }
 
 void StringGrid::SetCurrent(int col, int row) {

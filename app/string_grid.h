@@ -43,6 +43,10 @@ class StringGrid : public QFrame {
     static constexpr int kCellWidth = 64;
     static constexpr int kCellHeight = 24;
     static constexpr int kLineWidth = 1;
+    // The editor takes at most this many characters.  A longer text (only a
+    // file brings one) is kept whole, shown cut short and not editable, so
+    // that it is neither lost nor slows the window down.
+    static constexpr int kEditLimit = 32767;
 
     StringGrid(int colCount, int rowCount, QWidget* parent);
 
@@ -68,13 +72,17 @@ class StringGrid : public QFrame {
     friend class GridCell;
     void Move(int dCol, int dRow);
     void Became(GridCell& cell);
+    void Edited(const GridCell& cell);
     bool Shown(int col, int row) const { return col < colCount_ && row < rowCount_; }
+    static bool Addressable(int col, int row) {
+        return col >= 0 && row >= 0 && col < kCapacity && row < kCapacity;
+    }
 
     int colCount_;
     int rowCount_;
     std::vector<GridCell*> editors_;  // row by row
     GridCell* current_ = nullptr;
-    std::array<std::array<QString, kCapacity>, kCapacity> hidden_;  // [row][col], unseen cells
+    std::array<std::array<QString, kCapacity>, kCapacity> texts_;  // [row][col], every cell
 };
 
 }  // namespace vektoria

@@ -9,14 +9,15 @@ namespace vektoria {
 
 namespace {
 
-// Scans one line, with its "#" appended, into the row LastRow counts; notes
-// positions beyond the store's columns.
+// Scans one line into the row LastRow counts; notes positions beyond the
+// store's columns.  The end of the line reads as one more "#", so that it
+// ends the equation (without copying a long line to append it).
 void ScanLine(const std::string& line, EquationStore& store, CellSink& sink, bool& overCapacity) {
     const int32_t row = store.LastRow;
     int32_t col = 0;
     size_t tokenStart = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char ch = line[i];
+    for (size_t i = 0; i <= line.size(); ++i) {
+        const char ch = i < line.size() ? line[i] : '#';
         if (ch != ' ' && ch != '=' && ch != '#') continue;
         const std::string_view token(line.data() + tokenStart, i - tokenStart);
         tokenStart = i + 1;
@@ -49,9 +50,7 @@ bool ReadEquations(LineSource& source, EquationStore& store, CellSink& sink,
             overCapacity = true;
             break;
         }
-        std::string line = source.ReadLine();
-        line.push_back('#');  // the end of the line ends the equation
-        ScanLine(line, store, sink, overCapacity);
+        ScanLine(source.ReadLine(), store, sink, overCapacity);
         ++store.LastRow;
     }
     close();

@@ -172,6 +172,32 @@ TEST_F(WindowTest, HiddenCellsKeepTheirTextOutOfSight) {
     EXPECT_EQ(g->Cell(9, 9), "far");
 }
 
+TEST_F(WindowTest, EditingKeysOtherThanTypingReachTheCellToo) {
+    StringGrid* g = form->StringGrid1;
+    Type(g, 0, 0, "123");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    EXPECT_EQ(g->Cell(0, 0), "12");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);  // undo
+    EXPECT_EQ(g->Cell(0, 0), g->CellEditor(0, 0)->text());
+    g->CellEditor(0, 0)->selectAll();
+    g->CellEditor(0, 0)->cut();
+    EXPECT_EQ(g->Cell(0, 0), "");
+}
+
+TEST_F(WindowTest, OverlongTextIsKeptWholeAndCannotBeEditedShort) {
+    const QString text(40000, u'1');
+    StringGrid* g = form->StringGrid1;
+    g->SetCell(1, 0, text);
+    EXPECT_EQ(g->Cell(1, 0), text);
+    EXPECT_EQ(g->CellEditor(1, 0)->text().size(), StringGrid::kEditLimit);
+    EXPECT_TRUE(g->CellEditor(1, 0)->isReadOnly());
+    g->CellEditor(1, 0)->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "9");
+    EXPECT_EQ(g->Cell(1, 0), text);
+    g->SetCell(1, 0, "short");
+    EXPECT_FALSE(g->CellEditor(1, 0)->isReadOnly());
+}
+
 TEST_F(WindowTest, CloseButtonEndsTheWindowWithoutAQuestion) {
     LoadDemoData();
     Click(form->Button5);
