@@ -62,6 +62,7 @@ class WindowTest : public testing::Test {
         QTest::keyClicks(cell, text);
     }
 
+  public:
     static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
     static QStringList Column(StringGrid* grid, int col, int rows) {
