@@ -32,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(back == std::strtod(text.c_str(), nullptr));
     FUZZ_CHECK(std::signbit(back) == std::signbit(value));
     // Within half a unit of the last printed place, plus the rounding of
-    // the 18-digit string underneath.
+    // the 18-digit string underneath and of the text read back (one ulp).
     const long double magnitude = std::fabs(static_cast<long double>(value));
     const long double digitError = magnitude < 10 ? 0.5e-17L : magnitude * 1e-17L;
     const long double bound = 0.5L * std::pow(10.0L, -places) + digitError +
-                              std::fabs(static_cast<long double>(back)) * 1e-16L;
+                              std::fabs(static_cast<long double>(back)) * 0x1p-52L;
     FUZZ_CHECK(std::fabs(static_cast<long double>(back) - value) <= bound);
     return 0;
 }

@@ -32,11 +32,6 @@ struct Digits {
 
     size_t Count() const { return whole.size() + fraction.size(); }
     char At(size_t i) const { return i < whole.size() ? whole[i] : fraction[i - whole.size()]; }
-    size_t FirstSignificant() const {
-        size_t i = 0;
-        while (i < Count() && At(i) == '0') ++i;
-        return i;
-    }
 };
 
 struct Scan {
@@ -44,24 +39,34 @@ struct Scan {
     bool wellFormed = false;
     Digits digits;
     int64_t exponent = 0;
+    // Counted on the way: leading zeros and significant digits.
+    size_t leadingZeros = 0;
+    size_t significant = 0;
 };
 
-std::string_view TakeDigits(std::string_view text, size_t& i) {
+std::string_view TakeDigits(std::string_view text, size_t& i, Scan& scan) {
     const size_t begin = i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
+    const size_t end = text.size();
+    if (scan.significant == 0)
+        for (; i < end && text[i] == '0'; ++i) ++scan.leadingZeros;
+    const size_t digitsFrom = i;
+    while (i < end && IsDigit(text[i])) ++i;
+    scan.significant += i - digitsFrom;
     return text.substr(begin, i - begin);
 }
 
 // Reads as far as the text follows the form; `wellFormed` tells whether it
-// did to the end.
+// did to the end.  A character of code 0 ends the text: nothing after it is
+// read, and no character breaks the form by being one.
 Scan ScanText(std::string_view text) {
     Scan scan;
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) scan.negative = text[i++] == '-';
-    if (i == text.size()) return scan;  // nothing, or a lone sign
-    scan.digits.whole = TakeDigits(text, i);
-    if (i < text.size() && text[i] == '.') scan.digits.fraction = TakeDigits(text, ++i);
+    if (i == text.size() || text[i] == '\0') return scan;  // nothing, or a lone sign
+
+    scan.digits.whole = TakeDigits(text, i, scan);
+    if (i < text.size() && text[i] == '.') scan.digits.fraction = TakeDigits(text, ++i, scan);
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool expNegative = false;
@@ -72,15 +77,14 @@ Scan ScanText(std::string_view text) {
             exponent = std::min(exponent * 10 + (text[i] - '0'), kExponentCap);
         scan.exponent = expNegative ? -exponent : exponent;
     }
-    scan.wellFormed = i == text.size();
+    scan.wellFormed = i == text.size() || text[i] == '\0';
     return scan;
 }
 
 // Whether the digit integer, gathered digit by digit at 64-bit precision,
 // grows beyond that format's range.
-bool DigitIntegerOverflows(const Digits& digits, size_t first) {
+[[gnu::noinline]] bool DigitIntegerOverflows(const Digits& digits, size_t first) {
     const size_t significant = digits.Count() - first;
-    if (significant < kExtendedDigits) return false;
     if (significant > kExtendedDigits) return true;
     long double m = 0.0L;
     for (size_t i = first; i < digits.Count(); ++i) m = m * 10.0L + (digits.At(i) - '0');
@@ -88,7 +92,7 @@ bool DigitIntegerOverflows(const Digits& digits, size_t first) {
 }
 
 // The double nearest to digits × 10^scale, for a non-zero digit integer.
-double NearestDouble(const Digits& digits, size_t first, int64_t scale) {
+[[gnu::noinline]] double NearestDouble(const Digits& digits, size_t first, int64_t scale) {
     const size_t significant = digits.Count() - first;
     char small[96];
     std::string large;
@@ -112,14 +116,36 @@ double NearestDouble(const Digits& digits, size_t first, int64_t scale) {
     return value;
 }
 
+// Bodies up to this length go to the standard conversion as they stand.
+constexpr size_t kDirectBodyMax = 64;
+
+// The common case in one step: blanks, a sign and a short body that the
+// standard conversion takes whole and in range.  Its syntax, from a digit
+// or a point on, is the well-formed one; anything else takes the full path.
+bool QuickValue(std::string_view text, double& value) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::string_view body = text.substr(i);
+    if (body.empty() || body.size() > kDirectBodyMax || !(IsDigit(body[0]) || body[0] == '.'))
+        return false;
+    const char* end = body.data() + body.size();
+    const auto result = std::from_chars(body.data(), end, value);
+    if (result.ec != std::errc() || (result.ptr != end && *result.ptr != '\0')) return false;
+    if (negative) value = -value;
+    return true;
+}
+
 }  // namespace
 
 double TextToNumber(std::string_view text) {
-    text = text.substr(0, text.find('\0'));  // a character of code 0 ends the text
+    if (double quick; QuickValue(text, quick)) return quick;
     const Scan scan = ScanText(text);
-    const size_t first = scan.digits.FirstSignificant();
-    if (DigitIntegerOverflows(scan.digits, first)) throw ArithFault(ArithKind::Overflow);
-    const bool zero = first == scan.digits.Count();
+    const size_t first = scan.leadingZeros;
+    if (scan.significant >= kExtendedDigits && DigitIntegerOverflows(scan.digits, first))
+        throw ArithFault(ArithKind::Overflow);
+    const bool zero = scan.significant == 0;
 
     // A malformed text gives the digits read so far as an integer, unsigned.
     if (!scan.wellFormed) return zero ? 0.0 : NearestDouble(scan.digits, first, 0);
