@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "command.h"
 #include "dialogs.h"
 #include "vekt1.h"
 
@@ -46,7 +47,7 @@ int LoadOnce(int argc, char** argv, const QString& name) {
     const long long before = StatusBytes("VmRSS:");
     QElapsedTimer timer;
     timer.start();
-    vektoria::ReadEquationFile(name);
+    vektoria::RunCommand([&] { vektoria::ReadEquationFile(name); });
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     const long long peak = StatusBytes("VmHWM:");
     std::printf("%.3f %lld\n", seconds, peak - before);
@@ -55,11 +56,11 @@ int LoadOnce(int argc, char** argv, const QString& name) {
     return 0;
 }
 
-// Ten wide lines of numbers, or one line that is a single token.
+// Ten wide lines of numbers, or one line whose coefficient is a single token.
 void Write(const QString& path, long long size, bool singleToken) {
     std::ofstream out(path.toStdString(), std::ios::binary);
     if (singleToken) {
-        out << std::string(static_cast<size_t>(size), '7');
+        out << std::string(static_cast<size_t>(size) - 4, 'x') << "=1\r\n";
         return;
     }
     const std::string piece = "1.5 -2.25 ";
