@@ -55,6 +55,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = Place<QPushButton>(parent, name, left, top, width, height);
     button->setText(caption);
     button->setToolTip(hint);
+    button->setAccessibleName(caption);
     button->setAutoDefault(false);
     return button;
 }
@@ -65,13 +66,19 @@ StringGrid* MakeGrid(QWidget* parent, const char* name, int cols, const QString&
     grid->setObjectName(QString::fromLatin1(name));
     grid->setGeometry(left, top, width, height);
     grid->setToolTip(hint);
+    grid->setAccessibleName(hint);
+    for (int r = 0; r < grid->RowCount(); ++r)
+        for (int c = 0; c < grid->ColCount(); ++c)
+            grid->CellEditor(c, r)->setAccessibleName(
+                QStringLiteral("%1, Zeile %2, Spalte %3").arg(hint).arg(r + 1).arg(c + 1));
     return grid;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& hint,
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& hint, const QString& purpose,
                     QPalette::ColorRole background, int left, int top, int width, int height) {
     auto* edit = Place<QLineEdit>(parent, name, left, top, width, height);
     edit->setToolTip(hint);
+    edit->setAccessibleName(purpose);
     edit->setEnabled(false);
     QPalette pal = edit->palette();
     pal.setColor(QPalette::Disabled, QPalette::Base, pal.color(QPalette::Active, background));
@@ -152,9 +159,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     CheckBox1 = Place<QCheckBox>(this, "CheckBox1", 240, 216, 161, 17);
     CheckBox1->setText(QStringLiteral("Gestaffelte Matrix ausgeben"));
     CheckBox1->setToolTip(QStringLiteral("Übersicht"));
+    CheckBox1->setAccessibleName(CheckBox1->text());
     Edit1 =
-        MakeEdit(this, "Edit1", QStringLiteral("Copyright"), QPalette::Button, 424, 224, 217, 21);
-    Edit2 = MakeEdit(this, "Edit2", QStringLiteral("Offene Datei"), QPalette::Midlight, 240, 240,
+        MakeEdit(this, "Edit1", QStringLiteral("Copyright"), QStringLiteral("Hinweis"), QPalette::Button, 424, 224, 217, 21);
+    Edit2 = MakeEdit(this, "Edit2", QStringLiteral("Offene Datei"), QStringLiteral("Offene Datei"),
+                     QPalette::Midlight, 240, 240,
                      153, 21);
     SetEditText(*Edit2, QStringLiteral("Unbenannt"));
     Button7 = MakeButton(this, "Button7", QStringLiteral("Demo"), QString(), 96, 224, 81, 17);

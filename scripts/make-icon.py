@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, 32x32 and 16x16 in 16 colours, as XPM files."""
+"""Draws the program's icon, 32x32 and 16x16 in 16 colours, as XPM files
+(built into the program) and PNG files (for the desktop's icon theme)."""
 import pathlib
+import struct
+import zlib
 
 PALETTE = {  # the 16 colours of the classic VGA palette
     '.': 'None', 'k': '#000000', 'm': '#800000', 'g': '#008000', 'o': '#808000',
@@ -42,6 +45,22 @@ def xpm(name, px):
     return '\n'.join(lines) + '\n'
 
 
-out = pathlib.Path(__file__).resolve().parent.parent / 'app' / 'icons'
+def png(px):
+    """An indexed-colour PNG with the palette's colours; '.' is transparent."""
+    keys = list(PALETTE)
+    rgb = b''.join(bytes.fromhex(PALETTE[k][1:]) if k != '.' else b'\0\0\0' for k in keys)
+    raw = b''.join(b'\0' + bytes(keys.index(c) for c in row) for row in px)
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    h, w = len(px), len(px[0])
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 3, 0, 0, 0))
+            + chunk(b'PLTE', rgb) + chunk(b'tRNS', b'\0') + chunk(b'IDAT', zlib.compress(raw, 9))
+            + chunk(b'IEND', b''))
+
+
+root = pathlib.Path(__file__).resolve().parent.parent
 for size in (32, 16):
-    (out / f'icon{size}.xpm').write_text(xpm(f'icon{size}', draw(size)))
+    (root / 'app' / 'icons' / f'icon{size}.xpm').write_text(xpm(f'icon{size}', draw(size)))
+    (root / 'packaging' / f'vektoria-{size}.png').write_bytes(png(draw(size)))
