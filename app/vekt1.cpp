@@ -160,11 +160,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     CheckBox1->setText(QStringLiteral("Gestaffelte Matrix ausgeben"));
     CheckBox1->setToolTip(QStringLiteral("Übersicht"));
     CheckBox1->setAccessibleName(CheckBox1->text());
-    Edit1 =
-        MakeEdit(this, "Edit1", QStringLiteral("Copyright"), QStringLiteral("Hinweis"), QPalette::Button, 424, 224, 217, 21);
+    Edit1 = MakeEdit(this, "Edit1", QStringLiteral("Copyright"), QStringLiteral("Hinweis"),
+                     QPalette::Button, 424, 224, 217, 21);
     Edit2 = MakeEdit(this, "Edit2", QStringLiteral("Offene Datei"), QStringLiteral("Offene Datei"),
-                     QPalette::Midlight, 240, 240,
-                     153, 21);
+                     QPalette::Midlight, 240, 240, 153, 21);
     SetEditText(*Edit2, QStringLiteral("Unbenannt"));
     Button7 = MakeButton(this, "Button7", QStringLiteral("Demo"), QString(), 96, 224, 81, 17);
     Label1 = Place<QLabel>(this, "Label1", 208, 240, 28, 13);

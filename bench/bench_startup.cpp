@@ -8,13 +8,9 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <memory>
 #include <string>
 
-#include "app_icon.h"
-#include "command.h"
-#include "dialogs.h"
-#include "vekt1.h"
+#include "startup.h"
 
 namespace {
 
@@ -60,16 +56,6 @@ int main(int argc, char** argv) {
         window.show();
         return QApplication::exec();
     }
-    // The same steps as the program's entry.
-    vektoria::ResetFloatingPointState();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(vektoria::kApplicationTitle);
-    QApplication::setWindowIcon(vektoria::AppIcon());
-    auto form = std::make_unique<vektoria::TForm1>();
-    vektoria::Form1 = form.get();
-    form->installEventFilter(&watcher);
-    form->show();
-    const int code = QApplication::exec();
-    vektoria::Form1 = nullptr;
-    return code;
+    return vektoria::RunProgram(argc, argv,
+                                [&](vektoria::TForm1& form) { form.installEventFilter(&watcher); });
 }

@@ -13,18 +13,12 @@ QString Spoken(QObject* object, QAccessible::Text what = QAccessible::Name) {
 
 TEST_F(WindowTest, EveryControlHasANameToSpeak) {
     const std::pair<QWidget*, QString> names[] = {
-        {form->StringGrid1, "Faktoren"},
-        {form->StringGrid2, "Konstanten"},
-        {form->StringGrid3, "Ergebnisse"},
-        {form->Button1, "Löse >"},
-        {form->Button2, "Matrix löschen"},
-        {form->Button3, "Speichern"},
-        {form->Button4, "Laden"},
-        {form->Button5, "X"},
-        {form->Button7, "Demo"},
-        {form->CheckBox1, "Gestaffelte Matrix ausgeben"},
-        {form->Edit1, "Hinweis"},
-        {form->Edit2, "Offene Datei"},
+        {form->StringGrid1, "Faktoren"},   {form->StringGrid2, "Konstanten"},
+        {form->StringGrid3, "Ergebnisse"}, {form->Button1, "Löse >"},
+        {form->Button2, "Matrix löschen"}, {form->Button3, "Speichern"},
+        {form->Button4, "Laden"},          {form->Button5, "X"},
+        {form->Button7, "Demo"},           {form->CheckBox1, "Gestaffelte Matrix ausgeben"},
+        {form->Edit1, "Hinweis"},          {form->Edit2, "Offene Datei"},
     };
     for (const auto& [widget, name] : names)
         EXPECT_EQ(Spoken(widget), name) << widget->objectName().toStdString();

@@ -430,22 +430,22 @@ TEST_F(WindowTest, RealMessageBoxAndFaultReport) {
     Click(form->Button2);
     SetDialogs(nullptr);
     form->Button1->setFocus(Qt::MouseFocusReason);  // as a click leaves it
-    BoxSeen message;
-    CloseNextBox(message);
-    form->Button1->click();
-    EXPECT_EQ(message.caption, "Zivavudirarariv");
-    EXPECT_EQ(message.text, "Keine Daten vorhanden!");
-    EXPECT_EQ(message.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(message.buttons, QStringList{"OK"});
-
+    // Each click opens a real box; it is closed from a timer once it is up.
+    const auto clickAndRead = [this] {
+        BoxSeen seen;
+        CloseNextBox(seen);
+        form->Button1->click();
+        return seen;
+    };
+    const auto expectBox = [](const BoxSeen& seen, const QString& text, QMessageBox::Icon icon) {
+        EXPECT_EQ(seen.caption, "Zivavudirarariv");
+        EXPECT_EQ(seen.text, text);
+        EXPECT_EQ(seen.icon, icon);
+        EXPECT_EQ(seen.buttons, QStringList{"OK"});
+    };
+    expectBox(clickAndRead(), "Keine Daten vorhanden!", QMessageBox::NoIcon);
     form->StringGrid1->SetCell(0, 1, "1e400");
-    BoxSeen fault;
-    CloseNextBox(fault);
-    form->Button1->click();
-    EXPECT_EQ(fault.caption, "Zivavudirarariv");
-    EXPECT_EQ(fault.text, "Gleitkommaüberlauf.");
-    EXPECT_EQ(fault.icon, QMessageBox::Critical);
-    EXPECT_EQ(fault.buttons, QStringList{"OK"});
+    expectBox(clickAndRead(), "Gleitkommaüberlauf.", QMessageBox::Critical);
 
     // The window is active again with the focus where it was, and the
     // activation steps did not run again.
