@@ -114,14 +114,6 @@ void StringGrid::Edited(const GridCell& cell) {
     texts_[static_cast<size_t>(cell.Row())][static_cast<size_t>(cell.Col())] = cell.text();
 }
 
-void StringGrid::SetCurrent(int col, int row) {
-    GridCell* editor = CellEditor(col, row);
-    if (!editor) return;
-    const bool focused = current_->hasFocus();
-    Became(*editor);
-    if (focused) editor->setFocus(Qt::OtherFocusReason);
-}
-
 void StringGrid::Became(GridCell& cell) {
     current_ = &cell;
     setFocusProxy(current_);

@@ -61,7 +61,6 @@ class StringGrid : public QFrame {
     // The current cell, where the editor stands.
     int CurrentCol() const { return current_->Col(); }
     int CurrentRow() const { return current_->Row(); }
-    void SetCurrent(int col, int row);
     // The shown editor of a cell, for the window's own tests and tools.
     GridCell* CellEditor(int col, int row) const;
 

@@ -44,7 +44,7 @@ std::optional<QByteArray> SystemName(const QString& name) {
 
 }  // namespace
 
-FileFault::FileFault(int error) : error_(error), text_(FaultText(error)) {}
+FileFault::FileFault(int error) : text_(FaultText(error)) {}
 
 FileCalls& SystemFileCalls() {
     static FileCalls calls{
@@ -115,19 +115,20 @@ void TextFile::Write(std::string_view text) {
 
 void TextFile::WriteLineEnd() { Write(kLineEnd); }
 
-void TextFile::Close() {
-    if (fd_ < 0) return;
+int TextFile::Release() noexcept {
     const int fd = fd_;
     fd_ = -1;
     reader_.reset();
-    if (SystemFileCalls().close(fd) != 0 && errno != EINTR) throw FileFault(errno);
+    return fd;
+}
+
+void TextFile::Close() {
+    if (fd_ < 0) return;
+    if (SystemFileCalls().close(Release()) != 0 && errno != EINTR) throw FileFault(errno);
 }
 
 void TextFile::CloseQuietly() noexcept {
-    if (fd_ < 0) return;
-    SystemFileCalls().close(fd_);
-    fd_ = -1;
-    reader_.reset();
+    if (fd_ >= 0) SystemFileCalls().close(Release());
 }
 
 }  // namespace vektoria

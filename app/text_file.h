@@ -22,11 +22,9 @@ namespace vektoria {
 class FileFault : public std::exception {
   public:
     explicit FileFault(int error);
-    int Error() const noexcept { return error_; }
     const char* what() const noexcept override { return text_.c_str(); }
 
   private:
-    int error_;
     std::string text_;
 };
 
@@ -62,6 +60,9 @@ class TextFile : public LineSource {
     bool IsOpen() const { return fd_ >= 0; }
 
   private:
+    // Forgets the open file and hands back its descriptor for closing.
+    int Release() noexcept;
+
     int fd_ = -1;
     std::unique_ptr<LineReader> reader_;
 };
