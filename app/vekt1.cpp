@@ -120,7 +120,7 @@ QString NumberText(double value, int width) {
     return FromBytes(NumberToText(value, width, kDecimals));
 }
 
-double CellNumber(const QString& text) { return TextToNumber(ToBytes(text).toStdString()); }
+double CellNumber(const QString& text) { return TextToNumber(ToBytes(text)); }
 
 }  // namespace
 
@@ -232,7 +232,10 @@ void TForm1::Button2Click() {
 
 void TForm1::Button7Click() { RunCommand(LoadDemoData); }
 
-QByteArray ToBytes(const QString& text) { return text.toLatin1(); }
+std::string ToBytes(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 
 QString FromBytes(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));

@@ -2,7 +2,6 @@
 // grids and store, and the commands.
 #pragma once
 
-#include <QByteArray>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "equation_store.h"
 #include "string_grid.h"
@@ -64,7 +65,7 @@ extern EquationStore Store;
 
 // Cell texts become bytes of the program's 8-bit character set
 // (ISO-8859-1); a character without such a code becomes '?'.
-QByteArray ToBytes(const QString& text);
+std::string ToBytes(const QString& text);
 QString FromBytes(std::string_view bytes);
 
 // The edits show their text in capitals.

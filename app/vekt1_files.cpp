@@ -28,7 +28,7 @@ class GridSink : public CellSink {
 };
 
 std::string CellBytes(const StringGrid& grid, int col, int row) {
-    return ToBytes(grid.Cell(col, row)).toStdString();
+    return ToBytes(grid.Cell(col, row));
 }
 
 }  // namespace

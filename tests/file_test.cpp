@@ -47,6 +47,14 @@ TEST_F(FileTest, LoadGivesBackTextsNumbersNameAndExtents) {
     EXPECT_EQ(Column(form->StringGrid3, 0, 3), (QStringList{"6.0000", "6.5000", "-9.5000"}));
 }
 
+// Names a table's cases after their fixture files.
+struct FixtureCaseName {
+    template <typename Info>
+    std::string operator()(const Info& info) const {
+        return QString::fromLatin1(info.param.file).section('.', 0, 0).toStdString();
+    }
+};
+
 struct FixtureCase {
     const char* file;
     int lastRow;
@@ -78,9 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FixtureCase{"trailing_empty_line.txt", 2, 1, {"1", "1"}, "2"},
                     FixtureCase{"tab_and_blanks.txt", 0, 2, {"1\t2", "", "", ""}, "3"},
                     FixtureCase{"empty.txt", -1, -1, {"", ""}, ""}),
-    [](const auto& info) {
-        return QString::fromLatin1(info.param.file).section('.', 0, 0).toStdString();
-    });
+    FixtureCaseName{});
 
 TEST_F(FileTest, TwoEquationsInThreeUnknownsAreNotSquare) {
     Put("f.txt", "1 2 3=4\r\n5 6 7=8\r\n");
@@ -138,13 +144,10 @@ TEST_P(CapacityLoads, StoreWhatFitsAndSaySo) {
     EXPECT_EQ(form->Edit2->text(), "BIG.TXT");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CapacityLoads,
-    testing::Values(CapacityCase{"eleven_lines.txt", 9, 0},
-                    CapacityCase{"eleven_positions.txt", 0, 9}),
-    [](const auto& info) {
-        return QString::fromLatin1(info.param.file).section('.', 0, 0).toStdString();
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, CapacityLoads,
+                         testing::Values(CapacityCase{"eleven_lines.txt", 9, 0},
+                                         CapacityCase{"eleven_positions.txt", 0, 9}),
+                         FixtureCaseName{});
 
 TEST_F(FileTest, ElevenPositionsKeepTheirConstant) {
     Put("big.txt", Fixture("eleven_positions.txt"));
