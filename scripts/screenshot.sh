@@ -7,12 +7,18 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 binary=${1:-$here/build/app/vektoria}
 output=${2:-$here/docs/pictures/vektoria.png}
 scale=${QT_SCALE_FACTOR:-1}
-display=:$((90 + RANDOM % 9))
+# A display nobody holds: a lock left by an ended server blocks its number.
+number=90
+while [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]]; do number=$((number + 1)); done
+display=:$number
+app=""
 Xvfb "$display" -screen 0 1400x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+ready=""
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && { ready=1; break; }; sleep 0.1; done
+[[ -n "$ready" ]] || { echo "Xvfb did not start on $display" >&2; exit 1; }
 "$binary" &
 app=$!
 window=""
