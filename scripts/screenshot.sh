@@ -7,24 +7,33 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 binary=${1:-$here/build/app/vektoria}
 output=${2:-$here/docs/pictures/vektoria.png}
 scale=${QT_SCALE_FACTOR:-1}
-# A display nobody holds: a lock left by an ended server blocks its number.
-number=90
-while [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]]; do number=$((number + 1)); done
-display=:$number
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections, so neither a stale lock nor a slow start can catch us out.
+work=$(mktemp -d)
 app=""
-Xvfb "$display" -screen 0 1400x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1400x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-ready=""
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && { ready=1; break; }; sleep 0.1; done
-[[ -n "$ready" ]] || { echo "Xvfb did not start on $display" >&2; exit 1; }
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+number=""
+for _ in $(seq 300); do
+    number=$(tr -dc 0-9 <"$work/display")
+    [[ -n "$number" ]] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+done
+if [[ -z "$number" ]]; then
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=:$number
 "$binary" &
 app=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xdotool search --name '^Vektoria$' 2>/dev/null | head -1 || true)
     [[ -n "$window" ]] && break
+    kill -0 "$app" 2>/dev/null || { echo "the program ended before its window appeared" >&2; exit 1; }
     sleep 0.1
 done
 [[ -n "$window" ]] || { echo "window did not appear" >&2; exit 1; }
