@@ -7,26 +7,10 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 binary=${1:-$here/build/app/vektoria}
 output=${2:-$here/docs/pictures/vektoria.png}
 scale=${QT_SCALE_FACTOR:-1}
-# Xvfb picks a free display itself and writes its number once it accepts
-# connections, so neither a stale lock nor a slow start can catch us out.
-work=$(mktemp -d)
+# Always on a display of its own, so the window is alone and unobscured.
+[[ -n "${VEKTORIA_OWN_DISPLAY:-}" ]] || VEKTORIA_OWN_DISPLAY=1 exec "$here/scripts/with-xvfb" "$0" "$@"
 app=""
-Xvfb -displayfd 3 -screen 0 1400x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-number=""
-for _ in $(seq 300); do
-    number=$(tr -dc 0-9 <"$work/display")
-    [[ -n "$number" ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
-if [[ -z "$number" ]]; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export DISPLAY=:$number
+trap 'kill $app 2>/dev/null || true' EXIT
 "$binary" &
 app=$!
 window=""
